@@ -27,7 +27,9 @@ std::size_t nextLine(std::string_view text, std::size_t p) {
 
 std::vector<std::string> readLogSection(std::string_view text, std::string_view name) {
     std::vector<std::string> lines;
-    const std::string header = "[" + std::string(name) + "]";
+    std::string header(1, '[');
+    header.append(name);
+    header += ']';
     const std::size_t at = text.find(header);
     if (at == std::string_view::npos) return lines;
     for (std::size_t line = nextLine(text, at); line != std::string_view::npos && text[line] != '[';

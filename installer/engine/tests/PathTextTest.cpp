@@ -1,4 +1,5 @@
 #include "installer/engine/FileException.h"
+#include "installer/engine/FreeSpace.h"
 #include "installer/engine/PathText.h"
 
 #include <gtest/gtest.h>
@@ -88,6 +89,21 @@ TEST(FileException, CodeTexts) {
         EXPECT_EQ(e.code(), c.code);
         EXPECT_EQ(e.fileName(), "setup.zip");
     }
+}
+
+TEST(FreeSpace, KilobytesRoundDownAndSaturateAt32Bits) {
+    struct Case { std::uint64_t bytes; std::uint32_t kb; };
+    const Case cases[] = {
+        {0, 0},
+        {1023, 0},
+        {1024, 1},
+        {5ull << 30, 5242880},                         // 5 GB
+        {0xFFFFFFFFull * 1024, 0xFFFFFFFFu},           // the largest that fits
+        {0xFFFFFFFFull * 1024 + 1023, 0xFFFFFFFFu},
+        {0x100000000ull * 1024, 0xFFFFFFFFu},          // 4 TB: no wrap to 0
+        {5ull << 40, 0xFFFFFFFFu},                     // 5 TB
+    };
+    for (const auto& c : cases) EXPECT_EQ(kilobytesOf(c.bytes), c.kb) << c.bytes;
 }
 
 }  // namespace

@@ -21,7 +21,9 @@ const char* const logPath = "C:\\App\\setup.log";
 std::string layout(const std::vector<Lines>& sections) {
     std::string out;
     for (std::size_t i = 0; i < logSectionCount; ++i) {
-        out += "[" + std::string(logSectionNames[i]) + "]\r\n";
+        out += '[';
+        out += logSectionNames[i];
+        out += "]\r\n";
         if (i < sections.size())
             for (const auto& line : sections[i]) out += line + "\r\n";
     }
