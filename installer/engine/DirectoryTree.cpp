@@ -47,7 +47,7 @@ bool makeDirectoryTree(const std::string& path, SetupLog& log, ShortcutFolder) {
     if (!fitsPathBuffer(path)) return false;
     if (hasDriveLetter(path)) {
         if (path.size() < 4) return true;
-        const std::string root = path.substr(0, 3);
+        const std::string root = path.substr(0, 2) + "\\";
         const UINT type = ::GetDriveTypeA(root.c_str());
         if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR) return false;
     }

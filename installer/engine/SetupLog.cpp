@@ -7,10 +7,21 @@
 #include <algorithm>
 
 namespace setup {
+namespace {
+
+// The log's folder always gets its backslash, even an empty one.
+std::string logPathOf(std::string_view folder, std::string_view fileName) {
+    std::string path(folder);
+    if (path.empty() || path.back() != '\\') path += '\\';
+    path += fileName;
+    return path;
+}
+
+}  // namespace
 
 SetupLog::SetupLog(TextFileStore& store, std::string_view folder, std::string_view fileName, int mode,
                    bool disabled)
-    : store_(store), path_(joinPath(folder, fileName)), disabled_(disabled) {
+    : store_(store), path_(logPathOf(folder, fileName)), disabled_(disabled) {
     if (disabled_) return;
     if (mode == newLog) addEntry(LogKind::file, path_);
     if (mode == existingLog) readEarlier();

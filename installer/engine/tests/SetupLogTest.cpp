@@ -113,6 +113,15 @@ TEST_F(SetupLogTest, NewLogRecordsItsOwnPathAndIsWrittenOnce) {
     EXPECT_EQ(store.files[logPath], layout({{}, {}, {}, {logPath}}));
 }
 
+TEST_F(SetupLogTest, PathIsFolderBackslashAndName) {
+    struct Case { const char* folder; const char* path; };
+    const Case cases[] = {{"C:\\App", logPath}, {"C:\\App\\", logPath}, {"", "\\setup.log"}};
+    for (const auto& c : cases) {
+        SetupLog log(store, c.folder, "setup.log", 0, true);
+        EXPECT_EQ(log.path(), c.path) << c.folder;
+    }
+}
+
 TEST_F(SetupLogTest, DestructionWritesAnUnwrittenLog) {
     {
         SetupLog log(store, "C:\\App", "setup.log", SetupLog::newLog, false);
