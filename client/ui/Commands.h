@@ -19,6 +19,8 @@ inline constexpr int kListViewId = 3100;
 inline constexpr int kToolbarId = 3101;
 inline constexpr int kPictureId = 3102;
 inline constexpr int kBrowserId = 3103;
+// Test builds only: delivers the browser's window-closing event to its sink.
+inline constexpr int kTestWindowClosingCommand = 3200;
 
 // The command of a menu entry key; nullopt for a key that is no menu item.
 std::optional<int> menuCommandFor(std::string_view key);
