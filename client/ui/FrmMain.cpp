@@ -52,15 +52,14 @@ HWND FrmMain::open(HINSTANCE instance, int show) {
     r.bottom = r.top + twipsToPixels(DesignLayout::kFormHeight, dpiY);
     ::AdjustWindowRectEx(&r, style, TRUE, 0);
 
-    auto* form = new FrmMain(instance);
+    // The window takes the object over at WM_NCCREATE and deletes it at
+    // WM_NCDESTROY; until then it is ours.
+    std::unique_ptr<FrmMain> form(new FrmMain(instance));
     form->dpiX_ = dpiX;
     form->dpiY_ = dpiY;
     HWND window = ::CreateWindowExW(0, kMainWindowClass, kWindowTitle, style, r.left, r.top, r.right - r.left,
-                                    r.bottom - r.top, nullptr, nullptr, instance, form);
-    if (!window) {
-        // WM_NCDESTROY deletes the object once the window existed.
-        return nullptr;
-    }
+                                    r.bottom - r.top, nullptr, nullptr, instance, &form);
+    if (!window) return nullptr;
     ::ShowWindow(window, show);
     ::UpdateWindow(window);
     return window;
@@ -69,7 +68,8 @@ HWND FrmMain::open(HINSTANCE instance, int show) {
 LRESULT CALLBACK FrmMain::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     FrmMain* self = nullptr;
     if (message == WM_NCCREATE) {
-        self = static_cast<FrmMain*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* owner = static_cast<std::unique_ptr<FrmMain>*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self = owner->release();
         self->window_ = window;
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {

@@ -27,10 +27,10 @@ class FrmMain final : private browser::BrowserEvents {
 public:
     // Opens the window; it lives until it is closed (the object with it).
     static HWND open(HINSTANCE instance, int show);
+    ~FrmMain() override = default;
 
 private:
     explicit FrmMain(HINSTANCE instance) : instance_(instance) {}
-    ~FrmMain() override = default;
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
