@@ -267,8 +267,40 @@ TEST_F(PublisherTest, StartsOnTheSignInPageWithGroupSevenOpen) {
     EXPECT_EQ(windowText(::GetDlgItem(picture_, ui::kNavigateButtonBase + 7)), L"在线服务管理");
     expectPanelShows(modelAfterLayout());
     EXPECT_FALSE(paintedScreenshot(window_, L"publisher_start").empty());
+
+    // The form's own background shows between the toolbar and the panel.
+    RECT bar = placeOf(toolbar_), panel = placeOf(picture_);
+    ASSERT_LT(bar.bottom, panel.top);
+    POINT gap{panel.right + 8, (bar.bottom + panel.top) / 2};
+    ::ClientToScreen(window_, &gap);
+    HDC screen = ::GetDC(nullptr);
+    EXPECT_EQ(::GetPixel(screen, gap.x, gap.y), RGB(207, 203, 207));
+    ::ReleaseDC(nullptr, screen);
+
     // Nothing but the sign-in page was requested.
     expectNothingRequested();
+}
+
+TEST_F(PublisherTest, ToolbarHoldsTheCatalogueButtonsWithSeparatorsAtOddIndexes) {
+    const auto& table = AdminPageCatalogue::toolbar();
+    ASSERT_EQ(::SendMessageW(toolbar_, TB_BUTTONCOUNT, 0, 0), 25);
+    RemoteMemory memory(program_->handle(), sizeof(TBBUTTON) + 256);
+    for (int index = 1; index <= 25; ++index) {
+        SCOPED_TRACE(index);
+        ::SendMessageW(toolbar_, TB_GETBUTTON, static_cast<WPARAM>(index - 1), reinterpret_cast<LPARAM>(memory.at()));
+        TBBUTTON button = memory.read<TBBUTTON>();
+        EXPECT_EQ(button.idCommand, ui::kToolbarCommandBase + index);
+        EXPECT_EQ((button.fsStyle & BTNS_SEP) != 0, index % 2 == 1);
+        if (index % 2 == 1) continue;
+        EXPECT_EQ(button.iBitmap, index / 2 - 1);
+        auto* remoteText = static_cast<wchar_t*>(memory.at(sizeof(TBBUTTON)));
+        int n = static_cast<int>(::SendMessageW(toolbar_, TB_GETBUTTONTEXTW, static_cast<WPARAM>(button.idCommand),
+                                                reinterpret_cast<LPARAM>(remoteText)));
+        ASSERT_GT(n, 0);
+        std::wstring text(static_cast<size_t>(n), L'\0');
+        ::ReadProcessMemory(program_->handle(), remoteText, text.data(), text.size() * sizeof(wchar_t), nullptr);
+        EXPECT_EQ(text, win32::toWide(table[static_cast<size_t>(index - 1)].caption));
+    }
 }
 
 TEST_F(PublisherTest, AccordionFollowsTheClicksAndTheResize) {
