@@ -119,6 +119,16 @@ LRESULT FrmInstall::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         paint();
         return 0;
+    case WM_ACTIVATE:
+        // As in a dialog: the focus leaves with the window and comes back to
+        // the same control.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
+        } else {
+            ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : ::GetDlgItem(hwnd(), IDC_FRMINSTALL_CMDOK));
+        }
+        return 0;
     case WM_DRAWITEM:
         drawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -21,6 +21,7 @@ private:
     void onCommand(int id);
 
     Application& app_;
+    HWND lastFocus_ = nullptr;
     win32::UniqueBitmap background_;
     win32::UniqueFont buttonFont_;
     win32::UniqueBrush buttonBrush_;

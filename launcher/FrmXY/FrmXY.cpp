@@ -8,6 +8,7 @@
 #include "launcher/app/ChineseFonts.h"
 #include "launcher/app/Display.h"
 #include "launcher/app/InstallerStart.h"
+#include "launcher/app/MessageBoxes.h"
 #include "launcher/app/Resources.h"
 #include "launcher/fonts/FontChoice.h"
 #include "launcher/layout/FormLayouts.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_APPWINDOW;
 constexpr COLORREF kLineColour = RGB(192, 192, 192);
-constexpr wchar_t kAppTitle[] = L"Autorun";
 }  // namespace
 
 bool FrmXY::open(Application& app) {
@@ -106,11 +106,11 @@ void FrmXY::next() {
     // A disabled button cannot be clicked; a click that arrives anyway (a
     // posted message) must not start the installer either.
     if (!::IsWindowEnabled(::GetDlgItem(hwnd(), IDC_FRMXY_CMDOK))) return;
-    ::MessageBoxW(hwnd(), kInternetWarning, kAppTitle, MB_OK | MB_ICONEXCLAMATION);
+    showMessageBox(hwnd(), kInternetWarning, MB_OK | MB_ICONEXCLAMATION);
     std::wstring path = ownInstallerPath();
     std::wstring failure = startInstaller(path);
     if (!failure.empty()) {
-        ::MessageBoxW(hwnd(), failure.c_str(), kAppTitle, MB_OK | MB_ICONERROR);
+        showMessageBox(hwnd(), failure, MB_OK | MB_ICONERROR);
         app_.setExitCode(1);
     }
     ::PostMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -144,6 +144,16 @@ LRESULT FrmXY::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_PAINT:
         paint();
+        return 0;
+    case WM_ACTIVATE:
+        // As in a dialog: the focus leaves with the window and comes back to
+        // the same control.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
+        } else {
+            ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : ::GetDlgItem(hwnd(), IDC_FRMXY_TEXT1));
+        }
         return 0;
     case WM_CTLCOLORSTATIC:
         // The read-only agreement box keeps the white of an edit box.

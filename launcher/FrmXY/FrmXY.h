@@ -31,6 +31,7 @@ private:
     void next();
 
     Application& app_;
+    HWND lastFocus_ = nullptr;
     win32::UniqueFont controlFont_;
     win32::UniqueFont label1Font_;
     win32::UniqueFont label3Font_;

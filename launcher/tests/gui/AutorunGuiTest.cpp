@@ -340,10 +340,14 @@ TEST(AutorunAgreementWindow, OpensWithTheAgreementFocusedAndDisagreeChosen) {
     EXPECT_FALSE(::IsWindowEnabled(next));
     EXPECT_TRUE(::IsWindowEnabled(pre));
 
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof gui;
-    ASSERT_TRUE(::GetGUIThreadInfo(::GetWindowThreadProcessId(xy, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, text1) << "the agreement box has the focus";
+    // Another program on the display may hold the foreground; once the
+    // window is active again, its focus is in the agreement box.
+    EXPECT_TRUE(waitFor([&] {
+        if (::GetForegroundWindow() != xy) ::SetForegroundWindow(xy);
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof gui;
+        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(xy, nullptr), &gui) && gui.hwndFocus == text1;
+    })) << "the agreement box has the focus";
 
     // Tab order: agreement, options, 下一步 (when enabled), 上一步, 取　消.
     EXPECT_EQ(::GetNextDlgTabItem(xy, text1, FALSE), disagree);
