@@ -33,7 +33,13 @@ private:
         BoxFontHook* self = current_;
         // After the box has laid itself out for its own font.
         const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (self && code == HC_ACTION && call->message == WM_INITDIALOG && self->font_) self->applyTo(call->hwnd);
+        if (self && code == HC_ACTION && call->message == WM_INITDIALOG && self->font_) {
+            try {
+                self->applyTo(call->hwnd);
+            } catch (...) {
+                // The box keeps its own font.
+            }
+        }
         return ::CallNextHookEx(self ? self->hook_ : nullptr, code, wParam, lParam);
     }
 

@@ -20,11 +20,17 @@ void Window::registerClass(HINSTANCE instance, const wchar_t* className, HICON i
 
 HWND Window::create(HINSTANCE instance, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
                     const RECT& bounds, HWND parent, int id) {
+    bool destroyed = false;
+    destroyed_ = &destroyed;
     HWND created = ::CreateWindowExW(exStyle, className, text, style, bounds.left, bounds.top,
                                      bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
-    // Without a window nothing will ever delete the object.
-    if (!created && !hwnd_) delete this;
+    // A window that failed during its creation has deleted the object
+    // already; without any window nothing else will.
+    if (created)
+        destroyed_ = nullptr;
+    else if (!destroyed)
+        delete this;
     return created;
 }
 
@@ -51,6 +57,7 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPA
     }
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        if (self->destroyed_) *self->destroyed_ = true;
         delete self;
     }
     return result;

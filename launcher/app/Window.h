@@ -31,6 +31,7 @@ protected:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    bool* destroyed_ = nullptr;  // set while create() runs
 };
 
 }  // namespace launcher
