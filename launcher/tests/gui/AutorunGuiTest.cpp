@@ -103,6 +103,16 @@ std::wstring freshCdFolder(const std::wstring& name) {
     return base + name + L" 产品光盘\\";
 }
 
+// Removes this run's temporary folder when all tests are done.
+class TempFolderCleanup : public ::testing::Environment {
+public:
+    void TearDown() override {
+        std::wstring base = tempFolder() + L"autorun-test-" + std::to_wstring(::GetCurrentProcessId());
+        ::RemoveDirectoryW(base.c_str());
+    }
+};
+const auto* const kTempFolderCleanup = ::testing::AddGlobalTestEnvironment(new TempFolderCleanup);
+
 std::map<std::string, std::string> parseRecord(const std::string& text) {
     std::map<std::string, std::string> fields;
     std::istringstream lines(text);
@@ -162,6 +172,31 @@ bool contains(const std::vector<std::wstring>& texts, const std::wstring& part) 
     for (const auto& t : texts)
         if (t.find(part) != std::wstring::npos) return true;
     return false;
+}
+
+// Other programs share the display (the test also runs under a second code
+// page at the same time, its windows centred at the same place): raise the
+// window until nothing covers it, before looking at its pixels.
+bool uncovered(HWND window) {
+    return waitFor([&] {
+        ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        RECT r{};
+        ::GetWindowRect(window, &r);
+        POINT probes[] = {{r.left + 2, r.top + 2}, {r.right - 3, r.top + 2}, {r.left + 2, r.bottom - 3},
+                          {r.right - 3, r.bottom - 3}, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}};
+        for (POINT p : probes) {
+            HWND at = ::WindowFromPoint(p);
+            if (!at || ::GetAncestor(at, GA_ROOT) != window) return false;
+        }
+        return true;
+    });
+}
+
+std::wstring screenshot(HWND window, const std::wstring& name) {
+    EXPECT_TRUE(uncovered(window)) << utf8(name);
+    // Let the window repaint what was covered.
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return saveScreenshot(window, name);
 }
 
 bool checked(HWND button) { return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -262,13 +297,14 @@ TEST(AutorunInstallWindow, IsABorderlessCentredPictureWithTwoOrangeButtons) {
     EXPECT_EQ(::GetNextDlgTabItem(install, ok, FALSE), cancel);
 
     // The orange face of the graphical button, as drawn on the screen.
+    ASSERT_TRUE(uncovered(install));
     win32::WindowDc screen(nullptr);
     RECT br{};
     ::GetWindowRect(ok, &br);
     ASSERT_TRUE(waitFor([&] { return ::GetPixel(screen.get(), br.left + 8, br.top + 5) == RGB(255, 128, 0); }))
         << std::hex << ::GetPixel(screen.get(), br.left + 8, br.top + 5);
 
-    EXPECT_FALSE(saveScreenshot(install, L"autorun_install_window" + codePageSuffix()).empty());
+    EXPECT_FALSE(screenshot(install, L"autorun_install_window" + codePageSuffix()).empty());
 
     run.click(install, IDC_FRMINSTALL_CMDCANCEL);
     EXPECT_EQ(run.process().waitForExit(), 0u) << "退　出 ends the program";
@@ -354,18 +390,22 @@ TEST(AutorunAgreementWindow, OpensWithTheAgreementFocusedAndDisagreeChosen) {
     EXPECT_EQ(::GetNextDlgTabItem(xy, disagree, FALSE), pre) << "the disabled 下一步 is skipped";
     EXPECT_EQ(::GetNextDlgTabItem(xy, pre, FALSE), cancel);
 
-    // The banner's labels over the picture, the two grey lines.
+    // The two grey lines.
+    ASSERT_TRUE(uncovered(xy));
+    ::RedrawWindow(xy, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     win32::WindowDc screen(nullptr);
     RECT cr{};
     ::GetClientRect(xy, &cr);
     ::MapWindowPoints(xy, nullptr, reinterpret_cast<POINT*>(&cr), 2);
     int lineY = launcher::pixelsFromTwips(layout.line1.y1, dpiY());
     int lineX = launcher::pixelsFromTwips(3000, dpiX());
-    EXPECT_EQ(::GetPixel(screen.get(), cr.left + lineX, cr.top + lineY), RGB(192, 192, 192)) << "Line1";
-    lineY = launcher::pixelsFromTwips(layout.line2.y1, dpiY());
-    EXPECT_EQ(::GetPixel(screen.get(), cr.left + lineX, cr.top + lineY), RGB(192, 192, 192)) << "Line2";
+    EXPECT_TRUE(waitFor([&] { return ::GetPixel(screen.get(), cr.left + lineX, cr.top + lineY) == RGB(192, 192, 192); }))
+        << "Line1";
+    int line2Y = launcher::pixelsFromTwips(layout.line2.y1, dpiY());
+    EXPECT_TRUE(waitFor([&] { return ::GetPixel(screen.get(), cr.left + lineX, cr.top + line2Y) == RGB(192, 192, 192); }))
+        << "Line2";
 
-    EXPECT_FALSE(saveScreenshot(xy, L"autorun_agreement_window" + codePageSuffix()).empty());
+    EXPECT_FALSE(screenshot(xy, L"autorun_agreement_window" + codePageSuffix()).empty());
 
     run.click(xy, IDC_FRMXY_CMDCANCEL);
     EXPECT_EQ(run.process().waitForExit(), 0u) << "取　消 ends the program";
@@ -446,7 +486,7 @@ std::map<std::string, std::string> nextThroughWarning(LauncherRun& run, const Cd
     EXPECT_TRUE(contains(childTexts(box), kWarning));
     EXPECT_TRUE(::GetDlgItem(box, IDOK));
     EXPECT_FALSE(::GetDlgItem(box, IDCANCEL)) << "an OK button only";
-    EXPECT_FALSE(saveScreenshot(box, shot).empty());
+    EXPECT_FALSE(screenshot(box, shot).empty());
     // The launcher is inside the warning: nothing may have started yet.
     EXPECT_FALSE(fileExists(cd.record())) << "the installer started before the warning was dismissed";
     EXPECT_TRUE(::IsWindow(xy));
@@ -517,7 +557,7 @@ TEST(AutorunStartsInstaller, WithoutTheInstallerNamesTheMissingFileAndEnds) {
     std::vector<std::wstring> texts = childTexts(error);
     EXPECT_TRUE(contains(texts, folder + L"Install\\Setup.exe")) << "names the missing file";
     EXPECT_TRUE(contains(texts, L"找不到"));
-    EXPECT_FALSE(saveScreenshot(error, L"autorun_installer_missing" + codePageSuffix()).empty());
+    EXPECT_FALSE(screenshot(error, L"autorun_installer_missing" + codePageSuffix()).empty());
     ::PostMessageW(::GetDlgItem(error, IDOK), BM_CLICK, 0, 0);
     EXPECT_EQ(run.process().waitForExit(), 1u) << "the program ends after the error";
 }
