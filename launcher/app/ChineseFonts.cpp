@@ -12,6 +12,22 @@ int CALLBACK noteFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found
     return 0;
 }
 
+int CALLBACK takeFirstFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM out) {
+    if (font->lfFaceName[0] == L'@') return 1;  // vertical-writing variant
+    *reinterpret_cast<std::wstring*>(out) = font->lfFaceName;
+    return 0;
+}
+
+// Any installed family with Chinese glyphs.
+std::wstring firstChineseFamily() {
+    LOGFONTW query{};
+    query.lfCharSet = GB2312_CHARSET;
+    std::wstring face;
+    win32::WindowDc screen(nullptr);
+    ::EnumFontFamiliesExW(screen.get(), &query, takeFirstFamily, reinterpret_cast<LPARAM>(&face), 0);
+    return face;
+}
+
 std::wstring dialogFace() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -35,7 +51,9 @@ bool isChineseFontInstalled(const std::string& utf8Face) {
 
 std::wstring chooseChineseFace(const std::vector<std::string>& preferences) {
     std::string face = chooseFace(preferences, isChineseFontInstalled, std::string());
-    return face.empty() ? dialogFace() : win32::toWide(face);
+    if (!face.empty()) return win32::toWide(face);
+    std::wstring any = firstChineseFamily();
+    return any.empty() ? dialogFace() : any;
 }
 
 win32::UniqueFont createChineseFont(const std::wstring& face, int points, int dpiY) {

@@ -8,7 +8,7 @@
 
 namespace launcher {
 
-// Official clerical script first under its Chinese and English names, then
+// The clerical script face first, under its Chinese and English names, then
 // other Chinese faces that read well at label size.
 const std::vector<std::string>& clericalFacePreferences();
 // The plain Chinese text face of dialogs.
